@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The Wine test bed: a private Xvfb, a template prefix made once per run, one prefix per test.
+# The Wine test bed: a template prefix made once per run (on a private Xvfb), then one prefix
+# and one private Xvfb per test group.
 #
 #   winebed.sh start STATE                       start Xvfb and make the template prefix
 #   winebed.sh run STATE GROUP TIMEOUT EXE ARGS  run EXE in a fresh copy of the template
@@ -111,31 +112,68 @@ wb_stop() {
   wb_env "$state" || return 0
   local p
   for p in "$state"/prefixes/* "$state/template"; do
-    [ -d "$p" ] && WINEPREFIX=$p timeout 30 "$WB_SERVER" -k 2>/dev/null
+    [ -d "$p" ] && WINEPREFIX=$p wb_end_prefix
   done
   if [ -n "${WB_XVFB_PID:-}" ] && kill -0 "$WB_XVFB_PID" 2>/dev/null; then
     kill "$WB_XVFB_PID"
   fi
+  [ -z "${WINEBED_KEEP:-}" ] && rm -rf "$state/prefixes" "$state/template"
   rm -f "$state/env"
   return 0
 }
 
-# Makes a fresh prefix for one test group and exports WINEPREFIX for it.
+# Starts an Xvfb of the group's own, on a display number the server picks itself (so that
+# groups running side by side never race for one), and exports DISPLAY for it. Keys and
+# pointer moves of one group can then never reach another group's windows.
+wb_group_display() {
+  local prefix=$1
+  local numfile=$prefix/.display
+  rm -f "$numfile"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >"$prefix/.xvfb.log" 2>&1 &
+  echo $! >"$prefix/.xvfb.pid"
+  local i n=
+  for i in $(seq 1 100); do
+    n=$(tr -dc '0-9' <"$numfile" 2>/dev/null)
+    if [ -n "$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then break; fi
+    n=
+    sleep 0.1
+  done
+  [ -n "$n" ] || { wb_log "the group's Xvfb did not start"; return 1; }
+  export DISPLAY=:$n
+}
+
+# Makes a fresh prefix for one test group and exports WINEPREFIX and DISPLAY for it.
 wb_new_prefix() {
   local state=$1 group=$2
   local prefix=$state/prefixes/$group
   if [ -d "$prefix" ]; then
-    WINEPREFIX=$prefix timeout 30 "$WB_SERVER" -k 2>/dev/null
+    WINEPREFIX=$prefix wb_end_prefix
     rm -rf "$prefix"
   fi
   cp -a "$state/template" "$prefix"
   export WINEPREFIX=$prefix
+  wb_group_display "$prefix" || return 1
   # Keep the server up for the whole test: later program starts are much faster.
   "$WB_SERVER" -p
 }
 
 wb_end_prefix() {
-  [ -n "${WINEPREFIX:-}" ] && timeout 30 "$WB_SERVER" -k 2>/dev/null
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  timeout 30 "$WB_SERVER" -k 2>/dev/null
+  local pidfile=$WINEPREFIX/.xvfb.pid
+  if [ -f "$pidfile" ]; then
+    local pid
+    pid=$(cat "$pidfile")
+    kill "$pid" 2>/dev/null
+    rm -f "$pidfile"
+  fi
+  return 0
+}
+
+# A prefix is a copy of the whole template (hundreds of MB): it goes when its test has ended,
+# unless WINEBED_KEEP is set (to look into it after a failure).
+wb_remove_prefix() {
+  [ -n "${WINEPREFIX:-}" ] && [ -z "${WINEBED_KEEP:-}" ] && rm -rf "$WINEPREFIX"
   return 0
 }
 
@@ -154,6 +192,7 @@ wb_run() {
   if [ $rc -eq 124 ] || [ $rc -eq 137 ]; then
     wb_log "$group: time limit of ${limit}s reached"
   fi
+  wb_remove_prefix
   return $rc
 }
 
@@ -161,7 +200,7 @@ wb_run() {
 wb_group_begin() {
   wb_env "$WINEBED_STATE" || exit 1
   wb_new_prefix "$WINEBED_STATE" "$WINEBED_GROUP"
-  trap 'wb_end_prefix' EXIT
+  trap 'wb_end_prefix; wb_remove_prefix' EXIT
 }
 
 # Runs a Windows program in the group's prefix with a time limit, output to stdout.
