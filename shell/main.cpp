@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board_bitmaps.h"
 #include "board/main_form.h"
 #include "resources/resource_ids.h"
 #include "shell/command_line.h"
@@ -72,5 +73,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     }
     if (FindRunningInstance()) return 0;
-    return RunNormally(mode);
+    // The board's shared scratch bitmap lives for the whole run, its image cache until the end.
+    board::CreateScratchBitmap();
+    const int exitCode = RunNormally(mode);
+    board::FreeBoardBitmaps();
+    return exitCode;
 }

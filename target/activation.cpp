@@ -6,7 +6,10 @@
 #include <cstring>
 #include <string>
 
+#include "board/clipboard.h"
+#include "core/wipe.h"
 #include "resources/resource_ids.h"
+#include "target/delivery.h"
 #include "shell/instance.h"
 #include "target/activation_tip.h"
 #include "ui/application.h"
@@ -83,13 +86,19 @@ void Activation::Attach(board::MainFormHooks& hooks) {
     hooks.formClose = [this](board::TMainForm& f, ui::CloseAction& a) { FormClose(f, a); };
     hooks.closeMenuItem = [this](board::TMainForm& f) { CloseMenuItemClick(f); };
     hooks.targetPresent = [this] { return tracker_ && tracker_->State().TargetBoxWnd != nullptr; };
+    hooks.insBtnClick = [this](board::TMainForm& f) { InsBtnClick(f); };
 }
 
 uint16_t Activation::HotKey() const { return settings_.hotKey ? settings_.hotKey() : 0; }
 
 // The board starts the three timers before this runs.
 void Activation::HandleCreated(board::TMainForm& form) {
-    tracker_ = std::make_unique<TargetTracker>(form.Handle());
+    TargetTracker::Hooks trackerHooks;
+    trackerHooks.place_popup = [this, &form] { PlacePopup(form); };
+    trackerHooks.hover_step = [this] {
+        if (popup_) popup_->HoverStep();
+    };
+    tracker_ = std::make_unique<TargetTracker>(form.Handle(), std::move(trackerHooks));
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(KORVALITH_ICON_PROGRAM));
     SendMessageA(form.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     AddTrayIcon(form);
@@ -105,7 +114,37 @@ void Activation::HandleDestroying(board::TMainForm& form) {
     RemoveInstanceMarker(form.Handle());
     UnregisterHotKey(form.Handle(), kHotKeyId);
     RemoveTrayIcon(form);
+    popup_.reset();
     tracker_.reset();
+}
+
+// The button is made when a box is first found: the main window's small icon exists by then.
+void Activation::PlacePopup(board::TMainForm& form) {
+    if (!popup_) {
+        PopupButton::Hooks popupHooks;
+        popupHooks.clicked = [this, &form] { ShowMainWindow(form, true); };
+        popupHooks.hint_pause = [] { return ui::Application::Instance().HintPause(); };
+        popup_ = std::make_unique<PopupButton>(form.Handle(), ApplicationWindow(),
+                                               form.SmallIcon(), std::move(popupHooks));
+    }
+    popup_->Place(tracker_->State());
+}
+
+// "Insert" or Enter: the password into the target box, or onto the clipboard.
+void Activation::InsBtnClick(board::TMainForm& form) {
+    std::string password = form.PasswordText();
+    if (tracker_) {
+        DeliveryHooks deliveryHooks;
+        deliveryHooks.copy_to_clipboard = [&form](const std::string& text) {
+            board::CopyPasswordToClipboard(text, form.Handle());
+        };
+        deliveryHooks.hide_main_window = [this, &form] { HideMainWindow(form, false); };
+        InsertPassword(*tracker_, StringPassword(password), deliveryHooks);
+    } else {
+        board::CopyPasswordToClipboard(password, form.Handle());
+        HideMainWindow(form, false);
+    }
+    WipeString(password);
 }
 
 void Activation::AddTrayIcon(board::TMainForm& form) {
@@ -250,7 +289,7 @@ void Activation::CloseMenuItemClick(board::TMainForm& form) {
 }
 
 void Activation::ClosePopup() {
-    if (closePopupBtn) closePopupBtn();
+    if (popup_) popup_->Close();
 }
 
 void Activation::ClearTarget() {

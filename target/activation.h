@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "board/main_form.h"
+#include "target/popup_button.h"
 #include "target/target_tracker.h"
 #include "ui/handles.h"
 
@@ -44,8 +45,8 @@ class Activation {
 
     // The target state; exists while the main window's handle does.
     TargetTracker* Tracker() const { return tracker_.get(); }
-    // Closes the popup button; empty while there is none.
-    std::function<void()> closePopupBtn;
+    // The popup button beside a detected password box; none until one is first placed.
+    PopupButton* Popup() const { return popup_.get(); }
 
     UINT TrayCallbackMessage() const { return tray_message_; }
     const NOTIFYICONDATAA& TrayRecord() const { return tray_; }
@@ -61,10 +62,13 @@ class Activation {
     void CloseMenuItemClick(board::TMainForm& form);
     void ClosePopup();
     void ClearTarget();
+    void PlacePopup(board::TMainForm& form);
+    void InsBtnClick(board::TMainForm& form);
     uint16_t HotKey() const;
 
     ActivationSettings settings_;
     std::unique_ptr<TargetTracker> tracker_;
+    std::unique_ptr<PopupButton> popup_;
     NOTIFYICONDATAA tray_{};
     ui::IconHandle tray_icon_;
     UINT tray_message_ = 0;
