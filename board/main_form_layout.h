@@ -59,8 +59,9 @@ constexpr ui::ControlSpec kMainForm[] = {
      f::kInnerLowered},
     {ControlKind::Label, kInitLbl, "InitLbl", kInitPanel, 45, 112, 576, 273, "", f::kTransparent},
     {ControlKind::Label, kPassLenLbl, "PassLenLbl", ui::kFormParent, 100, 463, 126, 13,
-     "Required password length:", 0},
-    {ControlKind::Label, kPasLbl, "PasLbl", ui::kFormParent, 100, 486, 49, 13, "Password:", 0},
+     "Required password length:", f::kAutoSize},
+    {ControlKind::Label, kPasLbl, "PasLbl", ui::kFormParent, 100, 486, 49, 13,
+     "Password:", f::kAutoSize},
 };
 }  // namespace layout
 
