@@ -83,8 +83,8 @@ std::string Control::Caption() const {
     return s;
 }
 
-void Control::SetFont(const FontSpec& spec) {
-    font_ = CreateUiFont(spec);
+void Control::SetFont(const FontSpec& desc) {
+    font_ = CreateUiFont(desc);
     ApplyFont();
 }
 

@@ -54,7 +54,7 @@ class Control : public Window {
     virtual std::string Caption() const;
 
     // The control's own font; until one is set, it uses its form's font.
-    void SetFont(const FontSpec& spec);
+    void SetFont(const FontSpec& desc);
     void SetFont(const std::string& name, int height, bool bold = false);
     void SetFontBold(bool bold);
     HFONT Font() const { return font_ ? font_.Get() : inherited_font_; }

@@ -23,8 +23,8 @@ FontHandle CreateUiFont(const std::string& name, int height, bool bold) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
-FontHandle CreateUiFont(const FontSpec& spec) {
-    return CreateUiFont(spec.name, spec.height, spec.bold);
+FontHandle CreateUiFont(const FontSpec& desc) {
+    return CreateUiFont(desc.name, desc.height, desc.bold);
 }
 
 const std::string& DefaultFontName() { return DefaultName(); }

@@ -13,7 +13,7 @@ struct FontSpec {
     bool bold = false;
 };
 
-FontHandle CreateUiFont(const FontSpec& spec);
+FontHandle CreateUiFont(const FontSpec& desc);
 FontHandle CreateUiFont(const std::string& name, int height, bool bold = false);
 
 // "MS Sans Serif" until start-up code picks another ("MS Shell Dlg 2" on newer systems).

@@ -94,19 +94,19 @@ bool Form::Create(const FormDesign& design, std::span<const ControlSpec> layout)
 }
 
 void Form::AddControls(std::span<const ControlSpec> layout) {
-    for (const ControlSpec& spec : layout) {
+    for (const ControlSpec& desc : layout) {
         HWND parent = Handle();
-        if (spec.parent != kFormParent) {
-            Control* p = FindControl(spec.parent);
+        if (desc.parent != kFormParent) {
+            Control* p = FindControl(desc.parent);
             if (!p) continue;  // a parent row must come first
             parent = p->Handle();
         }
-        Control* c = MakeControl(spec);
-        c->SetName(spec.name ? spec.name : "");
-        c->Create(parent, Scale(spec.left), Scale(spec.top), Scale(spec.width), Scale(spec.height),
-                  spec.caption ? spec.caption : "", spec.flags, spec.id);
+        Control* c = MakeControl(desc);
+        c->SetName(desc.name ? desc.name : "");
+        c->Create(parent, Scale(desc.left), Scale(desc.top), Scale(desc.width), Scale(desc.height),
+                  desc.caption ? desc.caption : "", desc.flags, desc.id);
         // Arrow keys move within a run of radio buttons; every other control starts a group.
-        const bool radio = spec.kind == ControlKind::RadioButton;
+        const bool radio = desc.kind == ControlKind::RadioButton;
         bool starts_group = !radio;
         if (radio) {
             HWND prev = GetWindow(c->Handle(), GW_HWNDPREV);
@@ -117,8 +117,8 @@ void Form::AddControls(std::span<const ControlSpec> layout) {
                               GetWindowLongPtrA(c->Handle(), GWL_STYLE) | WS_GROUP);
         controls_.push_back(c);
         if (auto* b = dynamic_cast<Button*>(c)) {
-            if (spec.flags & flag::kDefault) default_button_ = b;
-            if (spec.flags & flag::kCancel) cancel_button_ = b;
+            if (desc.flags & flag::kDefault) default_button_ = b;
+            if (desc.flags & flag::kCancel) cancel_button_ = b;
         }
     }
 }
@@ -151,17 +151,17 @@ void Form::SetColor(COLORREF color) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Form::SetFont(const FontSpec& spec) {
-    font_spec_ = spec;
-    FontHandle next = CreateUiFont(spec);
+void Form::SetFont(const FontSpec& desc) {
+    font_spec_ = desc;
+    FontHandle next = CreateUiFont(desc);
     EnumChildWindows(Handle(), RefontOne, reinterpret_cast<LPARAM>(next.Get()));
     font_ = std::move(next);  // the old font goes only after no control uses it
 }
 
 void Form::SetFontName(const std::string& name) {
-    FontSpec spec = font_spec_;
-    spec.name = name;
-    SetFont(spec);
+    FontSpec desc = font_spec_;
+    desc.name = name;
+    SetFont(desc);
 }
 
 void Form::SetBorderStyle(BorderStyle border) {

@@ -93,7 +93,7 @@ class Form : public Window {
     HBRUSH BackgroundBrush() const override { return brush_.Get(); }
     COLORREF BackgroundColor() const override { return color_; }
     // The form font, used by every control without an own font.
-    void SetFont(const FontSpec& spec);
+    void SetFont(const FontSpec& desc);
     void SetFontName(const std::string& name);
     const FontSpec& FontSpecValue() const { return font_spec_; }
     HFONT Font() const { return font_.Get(); }
@@ -165,7 +165,7 @@ class Form : public Window {
     bool OnEraseBackground(HDC dc, LRESULT& result) override;
 
   private:
-    Control* MakeControl(const ControlSpec& spec);
+    Control* MakeControl(const ControlSpec& desc);
     void RunCloseSequence(bool for_modal);
     void OnShowWindow(bool shown);
     void OnActivate(WPARAM wp);

@@ -55,6 +55,6 @@ std::unique_ptr<Control> NewControl(ControlKind kind) {
 
 }  // namespace
 
-Control* Form::MakeControl(const ControlSpec& spec) { return Adopt(NewControl(spec.kind)); }
+Control* Form::MakeControl(const ControlSpec& desc) { return Adopt(NewControl(desc.kind)); }
 
 }  // namespace ui

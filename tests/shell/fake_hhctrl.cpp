@@ -23,10 +23,10 @@ bool FileExists(const std::string& path) {
 }
 
 // "file.chm::/page.htm>type": the file, and the window type (the default one when none).
-void SplitSpec(const std::string& spec, std::string& file, std::string& type) {
-    const size_t arrow = spec.find('>');
-    type = arrow == std::string::npos ? kDefaultType : spec.substr(arrow + 1);
-    file = spec.substr(0, std::min(arrow, spec.find("::")));
+void SplitHelpTarget(const std::string& desc, std::string& file, std::string& type) {
+    const size_t arrow = desc.find('>');
+    type = arrow == std::string::npos ? kDefaultType : desc.substr(arrow + 1);
+    file = desc.substr(0, std::min(arrow, desc.find("::")));
 }
 
 HWND WindowFor(const std::string& type) {
@@ -46,13 +46,13 @@ HWND WindowFor(const std::string& type) {
 }  // namespace
 
 extern "C" __declspec(dllexport) HWND WINAPI
-    HtmlHelpA(HWND caller, LPCSTR spec, UINT command, DWORD_PTR data) {
+    HtmlHelpA(HWND caller, LPCSTR desc, UINT command, DWORD_PTR data) {
     const bool textData = command == HH_GET_WIN_HANDLE || command == HH_SYNC;
-    calls += std::to_string(command) + "|" + (spec ? spec : "") + "|" +
+    calls += std::to_string(command) + "|" + (desc ? desc : "") + "|" +
              (textData && data ? reinterpret_cast<const char*>(data) : std::to_string(data)) +
              (caller == GetDesktopWindow() ? "" : "|not the desktop") + "\n";
     std::string file, type;
-    SplitSpec(spec ? spec : "", file, type);
+    SplitHelpTarget(desc ? desc : "", file, type);
     switch (command) {
         case HH_DISPLAY_TOPIC:
         case HH_DISPLAY_TOC: {

@@ -66,20 +66,20 @@ TEST(FormLayout, CreatesEachControlAtItsDesignedPlaceAndParent) {
     ASSERT_NE(form.Handle(), nullptr);
     EXPECT_EQ(form.ClientWidth(), 320);
     EXPECT_EQ(form.ClientHeight(), 170);
-    for (const ui::ControlSpec& spec : kLayout) {
-        SCOPED_TRACE(spec.name);
-        ui::Control* c = form.FindControl(spec.id);
+    for (const ui::ControlSpec& desc : kLayout) {
+        SCOPED_TRACE(desc.name);
+        ui::Control* c = form.FindControl(desc.id);
         ASSERT_NE(c, nullptr);
-        EXPECT_EQ(form.FindControl(spec.name), c);
+        EXPECT_EQ(form.FindControl(desc.name), c);
         const RECT r = c->Bounds();
-        EXPECT_EQ(r.left, spec.left);
-        EXPECT_EQ(r.top, spec.top);
-        EXPECT_EQ(r.right - r.left, spec.width);
-        EXPECT_EQ(r.bottom - r.top, spec.height);
-        HWND parent = spec.parent == ui::kFormParent ? form.Handle()
-                                                     : form.FindControl(spec.parent)->Handle();
+        EXPECT_EQ(r.left, desc.left);
+        EXPECT_EQ(r.top, desc.top);
+        EXPECT_EQ(r.right - r.left, desc.width);
+        EXPECT_EQ(r.bottom - r.top, desc.height);
+        HWND parent = desc.parent == ui::kFormParent ? form.Handle()
+                                                     : form.FindControl(desc.parent)->Handle();
         EXPECT_EQ(GetParent(c->Handle()), parent);
-        EXPECT_EQ(c->Caption(), spec.caption);
+        EXPECT_EQ(c->Caption(), desc.caption);
     }
     EXPECT_NE(form.Find<ui::Panel>(kPanel), nullptr);
     EXPECT_EQ(form.Find<ui::Panel>(kNameEdt), nullptr);  // an edit is no panel
