@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A path as it must stand between double quotes in a batch file so that the command
 // interpreter reads it unchanged: "%" is doubled, because batch files expand variables even
@@ -11,8 +12,10 @@
 // literal as long as delayed expansion is off, which is the interpreter's default.
 std::string BatchQuoted(std::string_view path);
 
-// Six lines, each ending with CR LF: "@echo off", the label, the delete of the program file,
-// the loop back while it still exists, the removal of the folder and the script's own delete.
+// Lines ending with CR LF: "@echo off", the label, the delete of the program file, the loop
+// back while it still exists, the removal of the folder, the removal of each of foldersAbove
+// (the emptied folders that held it, innermost first) and the script's own delete.
 // programFolder keeps its trailing backslash.
 std::string SelfDeleteScript(std::string_view programPath, std::string_view programFolder,
+                             const std::vector<std::string>& foldersAbove,
                              std::string_view scriptPath);

@@ -95,15 +95,19 @@ void RunHidden(const std::string& commandLine, const std::string& folder) {
     WaitForInputIdle(process.hProcess, INFINITE);
 }
 
-// Writes the script that deletes the program file once it is free, then the folder and the
-// script itself, and starts it hidden.
-void StartSelfDeleteScript(const std::string& programPath) {
+// Writes the script that deletes the program file once it is free, then its folder, the
+// emptied folders above it and the script itself, and starts it hidden.
+void StartSelfDeleteScript(const std::string& programPath,
+                           const std::vector<std::string>& foldersAbove) {
     const std::string scriptPath = GetUniqueTempFileName(kScriptExt);
     // The script file must exist before its short name can be asked for.
     if (!WriteTextFile(scriptPath, {})) return;
+    std::vector<std::string> scriptableFolders;
+    for (const std::string& folder : foldersAbove)
+        scriptableFolders.push_back(ScriptablePath(folder));
     const std::string text =
         SelfDeleteScript(ScriptablePath(programPath), ScriptablePath(FolderOf(programPath)),
-                         ScriptablePath(scriptPath));
+                         scriptableFolders, ScriptablePath(scriptPath));
     WriteTextFile(scriptPath, AnsiToOem(text));
     // Quoted, so that a temporary folder with blanks still names the script. It runs in its own
     // folder: one inherited from the uninstaller may be the program folder, which a process
@@ -111,7 +115,8 @@ void StartSelfDeleteScript(const std::string& programPath) {
     RunHidden("\"" + scriptPath + "\"", FolderOf(scriptPath));
 }
 
-void TakeStep(const UninstallStep& step, const std::string& programPath) {
+void TakeStep(const UninstallStep& step, const std::string& programPath,
+              const std::vector<std::string>& foldersAbove) {
     switch (step.action) {
         case UninstallAction::DeleteFile:
             DeleteFileA(step.path.c_str());
@@ -121,7 +126,7 @@ void TakeStep(const UninstallStep& step, const std::string& programPath) {
             break;
         case UninstallAction::StartSelfDelete:
             // The running file's own spelling: the log may write it in another letter case.
-            StartSelfDeleteScript(programPath);
+            StartSelfDeleteScript(programPath, foldersAbove);
             break;
     }
 }
@@ -145,8 +150,11 @@ void Uninstall() {
                     static_cast<unsigned>(MessageButton::Ok));
         return;
     }
-    for (const UninstallStep& step : PlanUninstall(SplitLines(logText), programPath, SameFileName))
-        TakeStep(step, programPath);
+    const std::vector<UninstallStep> steps =
+        PlanUninstall(SplitLines(logText), programPath, SameFileName);
+    const std::vector<std::string> foldersAbove =
+        FoldersAboveProgram(steps, FolderOf(programPath), SameFileName);
+    for (const UninstallStep& step : steps) TakeStep(step, programPath, foldersAbove);
     DeleteFileA(logPath.c_str());
 
     SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);

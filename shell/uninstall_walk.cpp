@@ -1,6 +1,9 @@
 // The backward walk over the install log.
 #include "shell/uninstall_walk.h"
 
+#include <algorithm>
+#include <utility>
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -38,4 +41,23 @@ std::vector<UninstallStep> PlanUninstall(const std::vector<std::string>& logLine
         }
     }
     return steps;
+}
+
+std::vector<std::string> FoldersAboveProgram(const std::vector<UninstallStep>& steps,
+                                             std::string_view programFolder,
+                                             const SamePathFn& samePath) {
+    std::vector<std::string> folders;
+    for (const UninstallStep& step : steps) {
+        if (step.action != UninstallAction::RemoveFolder || step.path.empty()) continue;
+        std::string folder = step.path;
+        if (folder.back() != '\\') folder += '\\';
+        const bool holdsProgramFolder = folder.size() < programFolder.size() &&
+                                        samePath(programFolder.substr(0, folder.size()), folder);
+        const bool listed = std::ranges::any_of(
+            folders, [&](const std::string& known) { return samePath(known, folder); });
+        if (holdsProgramFolder && !listed) folders.push_back(std::move(folder));
+    }
+    // A longer path inside the program folder's chain is the deeper folder.
+    std::ranges::stable_sort(folders, std::ranges::greater{}, &std::string::size);
+    return folders;
 }

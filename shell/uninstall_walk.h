@@ -36,3 +36,11 @@ using SamePathFn = std::function<bool(std::string_view, std::string_view)>;
 // its last-listed) line and nothing at any other.
 std::vector<UninstallStep> PlanUninstall(const std::vector<std::string>& logLines,
                                          std::string_view programPath, const SamePathFn& samePath);
+
+// The folders of the walk's RemoveFolder steps that hold the program's folder (which keeps its
+// trailing backslash), each with a trailing backslash, innermost first. While the program file is
+// still there, the walk cannot remove them; the script removes them after the program's folder.
+// Only empty ones go then.
+std::vector<std::string> FoldersAboveProgram(const std::vector<UninstallStep>& steps,
+                                             std::string_view programFolder,
+                                             const SamePathFn& samePath);

@@ -7,7 +7,7 @@ namespace {
 
 TEST(SelfDeleteScript, SixLinesWithQuotedPaths) {
     EXPECT_EQ(SelfDeleteScript(R"(C:\Program Files\Korvalith\Korvalith.exe)",
-                               R"(C:\Program Files\Korvalith\)", R"(C:\Temp\Korvalith0.bat)"),
+                               R"(C:\Program Files\Korvalith\)", {}, R"(C:\Temp\Korvalith0.bat)"),
               "@echo off\r\n"
               ":1\r\n"
               "del \"C:\\Program Files\\Korvalith\\Korvalith.exe\"\r\n"
@@ -31,11 +31,17 @@ TEST(BatchQuoted, DoublesPercentAndLeavesOtherSpecialCharacters) {
     for (const Case& c : cases) EXPECT_EQ(BatchQuoted(c.path), c.quoted);
 }
 
-TEST(SelfDeleteScript, EveryPathIsEscaped) {
-    const std::string text = SelfDeleteScript(R"(C:\50%\K.exe)", R"(C:\50%\)", R"(C:\T%\K0.bat)");
-    EXPECT_EQ(text,
-              "@echo off\r\n:1\r\ndel \"C:\\50%%\\K.exe\"\r\nif exist \"C:\\50%%\\K.exe\" goto "
-              "1\r\nrmdir \"C:\\50%%\\\"\r\ndel \"C:\\T%%\\K0.bat\"\r\n");
+TEST(SelfDeleteScript, FoldersAboveAreRemovedInTheirOrderBeforeTheScriptsOwnDelete) {
+    EXPECT_EQ(SelfDeleteScript(R"(C:\A 1%\B\K\K.exe)", R"(C:\A 1%\B\K\)",
+                               {R"(C:\A 1%\B\)", R"(C:\A 1%\)"}, R"(C:\T%\K0.bat)"),
+              "@echo off\r\n"
+              ":1\r\n"
+              "del \"C:\\A 1%%\\B\\K\\K.exe\"\r\n"
+              "if exist \"C:\\A 1%%\\B\\K\\K.exe\" goto 1\r\n"
+              "rmdir \"C:\\A 1%%\\B\\K\\\"\r\n"
+              "rmdir \"C:\\A 1%%\\B\\\"\r\n"
+              "rmdir \"C:\\A 1%%\\\"\r\n"
+              "del \"C:\\T%%\\K0.bat\"\r\n");
 }
 
 }  // namespace

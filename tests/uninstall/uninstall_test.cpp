@@ -349,10 +349,19 @@ TEST(Uninstall, MissingTemporaryFolderPutsTheScriptIntoTheDocuments) {
     c.ExpectScriptFinishes(documents);
 }
 
-// The script deletes the program file once the program has ended, then the folder and
-// itself, also when the folder's name holds characters the command interpreter treats
-// specially: "%" (expanded even between quotes in a batch file), "&", "^", "(", ")", "!" and
-// a letter outside ASCII.
+// The folders between the case's root and its program folder, outermost first, as the setup
+// logs the folders it makes.
+std::vector<std::string> FoldersBetween(const UninstallCase& c) {
+    std::vector<std::string> folders;
+    for (size_t i = c.root.size(); i + 1 < c.app.size(); ++i)
+        if (c.app[i] == '\\') folders.push_back(c.app.substr(0, i + 1));
+    return folders;
+}
+
+// The script deletes the program file once the program has ended, then the folder, the logged
+// folders above it and itself, also when the names hold characters the command interpreter
+// treats specially: "%" (expanded even between quotes in a batch file), "&", "^", "(", ")",
+// "!" and a letter outside ASCII.
 TEST(Uninstall, ScriptRemovesTheProgramAndItsFolderAfterTheEnd) {
     std::vector<std::pair<std::string, std::string>> folders = {
         {"plain", "Korvalith"},
@@ -364,13 +373,31 @@ TEST(Uninstall, ScriptRemovesTheProgramAndItsFolderAfterTheEnd) {
     for (const auto& [name, appName] : folders) {
         SCOPED_TRACE(name);
         UninstallCase c(name, appName);
-        // The folder's own line fails during the walk; the script removes the folder at its end.
-        c.Log({"Made Dir: " + c.app, "File Copy: " + c.program()});
+        // The folders' own lines fail during the walk; the script removes them at its end.
+        std::vector<std::string> log;
+        for (const std::string& folder : FoldersBetween(c)) log.push_back("Made Dir: " + folder);
+        log.push_back("Made Dir: " + c.app);
+        log.push_back("File Copy: " + c.program());
+        c.Log(log);
         ExpectCompleted(c.Run("yes", true));
         ASSERT_EQ(FilesIn(c.tmp).size(), 1u);
         c.ExpectScriptFinishes(c.tmp);
-        EXPECT_TRUE(Exists(c.root));  // the folder above the program folder stays
+        for (const std::string& folder : FoldersBetween(c))
+            EXPECT_FALSE(Exists(folder)) << "logged folder above stays: " << folder;
+        EXPECT_TRUE(Exists(c.root));  // not logged: the setup did not make it
     }
+}
+
+// A logged folder above the program folder that still holds something else is left alone by
+// the script too.
+TEST(Uninstall, ScriptKeepsALoggedFolderAboveThatHoldsOtherFiles) {
+    UninstallCase c("abovekept", "Tools\\Korvalith");
+    const std::string tools = c.root + "Tools\\";
+    WriteText(tools + "notes.txt", "mine");
+    c.Log({"Made Dir: " + tools, "Made Dir: " + c.app, "File Copy: " + c.program()});
+    ExpectCompleted(c.Run("yes", true));
+    c.ExpectScriptFinishes(c.tmp);
+    EXPECT_EQ(ReadText(tools + "notes.txt"), "mine");
 }
 
 // The temporary folder itself may have blanks and special characters in its name.

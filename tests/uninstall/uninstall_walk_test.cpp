@@ -84,6 +84,38 @@ TEST(PlanUninstall, PathIsTheRestOfTheLineAfterThePrefix) {
     EXPECT_EQ(Plan(log), expected);
 }
 
+// Which of the walk's folders the script must remove after the program's folder: those that
+// hold it, innermost first, each once, with a trailing backslash.
+TEST(FoldersAboveProgram, KeepsTheFoldersHoldingTheProgramFolderInnermostFirst) {
+    constexpr std::string_view kFolder = R"(C:\Tools 100%\Sub\Korvalith\)";
+    struct Case {
+        const char* name;
+        std::vector<std::string> folders;  // RemoveFolder steps, in walk order
+        std::vector<std::string> above;
+    } const cases[] = {
+        {"none", {}, {}},
+        {"only the program folder", {R"(C:\Tools 100%\Sub\Korvalith\)"}, {}},
+        {"walk order",
+         {R"(C:\Tools 100%\Sub\Korvalith\)", R"(C:\Tools 100%\Sub\)", R"(C:\Tools 100%\)"},
+         {R"(C:\Tools 100%\Sub\)", R"(C:\Tools 100%\)"}},
+        {"outermost listed first",
+         {R"(C:\Tools 100%\)", R"(C:\Tools 100%\Sub\)"},
+         {R"(C:\Tools 100%\Sub\)", R"(C:\Tools 100%\)"}},
+        {"without backslash, other case, twice",
+         {R"(c:\tools 100%)", R"(C:\TOOLS 100%\)"},
+         {R"(c:\tools 100%\)"}},
+        {"a name that only starts alike", {R"(C:\Tools 10\)", R"(C:\Tools 100%\Su\)"}, {}},
+        {"inside the program folder", {R"(C:\Tools 100%\Sub\Korvalith\Data\)"}, {}},
+        {"elsewhere", {R"(C:\Other\)", R"(D:\Tools 100%\)"}, {}},
+        {"empty path", {""}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<UninstallStep> steps = {{A::DeleteFile, R"(C:\Tools 100%\a.txt)"},
+                                            {A::StartSelfDelete, std::string(kProgram)}};
+        for (const std::string& folder : c.folders) steps.push_back({A::RemoveFolder, folder});
+        EXPECT_EQ(FoldersAboveProgram(steps, kFolder, SameIgnoringAsciiCase), c.above) << c.name;
+    }
+}
 }  // namespace
 
 namespace {
