@@ -29,15 +29,7 @@ bool CheckBox::ReflectedMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
         result = 0;
         return true;
     }
-    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
-        Window* parent = Window::FromHandle(GetParent(Handle()));
-        if (parent && parent->BackgroundBrush()) {
-            SetBkColor(reinterpret_cast<HDC>(wp), parent->BackgroundColor());
-            result = reinterpret_cast<LRESULT>(parent->BackgroundBrush());
-            return true;
-        }
-    }
-    return false;
+    return ReflectParentBackground(msg, wp, result);
 }
 
 }  // namespace ui

@@ -1,25 +1,15 @@
 // Drop-down list (combo box without edit): items, selection, change callback, optional owner draw.
 #pragma once
 
-#include "ui/list_box.h"
+#include "ui/item_list.h"
 
 namespace ui {
 
-class ComboBox : public Control {
+class ComboBox : public ItemList {
   public:
-    ComboBox() = default;
+    ComboBox();
 
-    void Clear();
-    int Add(const std::string& text, LPARAM data = 0);
-    int Count() const;
-    std::string ItemText(int index) const;
-    LPARAM ItemData(int index) const;
-    int ItemIndex() const;
-    void SetItemIndex(int index);  // no OnChange
     void SetItemHeight(int height);
-
-    std::function<void(Control& sender)> OnChange;
-    std::function<void(Control& sender, const DrawItemArgs& item)> OnDrawItem;
 
     bool ReflectedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

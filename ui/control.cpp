@@ -10,6 +10,15 @@ Control::Control() { track_mouse_ = true; }
 
 Control::~Control() { Application::Instance().ControlPointerLeft(this); }
 
+bool Control::ReflectParentBackground(UINT msg, WPARAM wp, LRESULT& result) const {
+    if (msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN) return false;
+    Window* parent = Window::FromHandle(GetParent(Handle()));
+    if (!parent || !parent->BackgroundBrush()) return false;
+    SetBkColor(reinterpret_cast<HDC>(wp), parent->BackgroundColor());
+    result = reinterpret_cast<LRESULT>(parent->BackgroundBrush());
+    return true;
+}
+
 DWORD Control::BaseStyle(std::uint32_t flags, bool tab_stop) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     if (!(flags & flag::kHidden)) style |= WS_VISIBLE;

@@ -102,6 +102,10 @@ class Control : public Window {
     virtual void ApplyFont();
     // Common window styles from the layout flags (WS_CHILD, WS_VISIBLE, WS_DISABLED, tab stop).
     static DWORD BaseStyle(std::uint32_t flags, bool tab_stop);
+    // Answers a reflected WM_CTLCOLORSTATIC or WM_CTLCOLORBTN of a button-class control with
+    // its parent's background, so that the caption does not sit on a grey box over a coloured
+    // form. False when the message is another one or the parent has no background brush.
+    bool ReflectParentBackground(UINT msg, WPARAM wp, LRESULT& result) const;
 
   private:
     int id_ = 0;

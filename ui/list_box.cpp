@@ -2,6 +2,14 @@
 #include "ui/list_box.h"
 
 namespace ui {
+namespace {
+constexpr ItemListMessages kListBoxMessages = {
+    LB_RESETCONTENT, LB_ADDSTRING,   LB_SETITEMDATA, LB_GETCOUNT,  LB_GETTEXTLEN,
+    LB_GETTEXT,      LB_GETITEMDATA, LB_GETCURSEL,   LB_SETCURSEL, LB_ERR,
+};
+}  // namespace
+
+ListBox::ListBox() : ItemList(kListBoxMessages) {}
 
 bool ListBox::CreateWindowFor(HWND parent, int left, int top, int width, int height,
                               const std::string&, std::uint32_t flags, int id) {
@@ -10,39 +18,6 @@ bool ListBox::CreateWindowFor(HWND parent, int left, int top, int width, int hei
     if (flags & flag::kOwnerDraw) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
     return CreateStandard("LISTBOX", WS_EX_CLIENTEDGE, style, "", left, top, width, height, parent,
                           id);
-}
-
-void ListBox::Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
-
-int ListBox::Add(const std::string& text, LPARAM data) {
-    const int i = static_cast<int>(
-        SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    if (i >= 0) SendMessageA(Handle(), LB_SETITEMDATA, static_cast<WPARAM>(i), data);
-    return i;
-}
-
-int ListBox::Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
-
-std::string ListBox::ItemText(int index) const {
-    const LRESULT n = SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == LB_ERR) return {};
-    std::string s(static_cast<std::size_t>(n) + 1, '\0');
-    SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<std::size_t>(n));
-    return s;
-}
-
-LPARAM ListBox::ItemData(int index) const {
-    return SendMessageA(Handle(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-}
-
-int ListBox::ItemIndex() const {
-    return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
-}
-
-void ListBox::SetItemIndex(int index) {
-    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void ListBox::SetItemHeight(int height) {
@@ -66,15 +41,7 @@ bool ListBox::ReflectedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
         result = 0;
         return true;
     }
-    if (msg == WM_DRAWITEM && OnDrawItem) {
-        const auto& di = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-        OnDrawItem(*this, DrawItemArgs{di.hDC, di.rcItem, static_cast<int>(di.itemID),
-                                       (di.itemState & ODS_SELECTED) != 0,
-                                       (di.itemState & ODS_FOCUS) != 0});
-        result = TRUE;
-        return true;
-    }
-    return false;
+    return msg == WM_DRAWITEM && ReflectDrawItem(lp, result);
 }
 
 }  // namespace ui

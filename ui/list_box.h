@@ -1,34 +1,14 @@
 // Single-select list box: items, selection, change/double-click callbacks, optional owner draw.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "ui/control.h"
+#include "ui/item_list.h"
 
 namespace ui {
 
-// What an owner-drawn item paint gets.
-struct DrawItemArgs {
-    HDC dc;
-    RECT rect;
-    int index;  // -1: empty list (focus rectangle only)
-    bool selected;
-    bool focused;
-};
-
-class ListBox : public Control {
+class ListBox : public ItemList {
   public:
-    ListBox() = default;
+    ListBox();
 
-    void Clear();
-    int Add(const std::string& text, LPARAM data = 0);
-    int Count() const;
-    std::string ItemText(int index) const;
-    LPARAM ItemData(int index) const;
-    int ItemIndex() const;
-    // Selects without firing OnChange (as the system control does).
-    void SetItemIndex(int index);
     void SetItemHeight(int height);
     int TopIndex() const;
     void SetTopIndex(int index);
@@ -36,9 +16,7 @@ class ListBox : public Control {
     void SetWantReturn(bool want) { want_return_ = want; }
     bool WantsReturn() const override { return want_return_; }
 
-    std::function<void(Control& sender)> OnChange;    // selection changed by the user
     std::function<void(Control& sender)> OnDblClick;  // an item double-clicked
-    std::function<void(Control& sender, const DrawItemArgs& item)> OnDrawItem;  // owner draw
 
     bool ReflectedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
