@@ -8,6 +8,9 @@
 #   korvalith_windows_program(name SOURCES ... [DEPS ...] [CONSOLE])   static .exe, Windows only
 #   korvalith_windows_test(name SOURCES ... [DEPS ...] [TIMEOUT s] [LOCK] [ARGS ...])
 #       gtest program run under Wine in its own prefix (Windows only; see WineBed.cmake)
+#   korvalith_wine_script_when_built(name SCRIPT file [TIMEOUT s] [LOCK] NEEDS program...)
+#       a Wine script test (see korvalith_wine_script), registered once the whole tree is read
+#       and only when every program it drives is built (Windows only)
 
 set(KORVALITH_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
 set(KORVALITH_WARNINGS -Wall -Wextra -Wno-unused-parameter)
@@ -126,6 +129,34 @@ function(korvalith_windows_test name)
   endif()
   korvalith_wine_test(wine.${name} TIMEOUT ${A_TIMEOUT} ${lock_arg}
                       COMMAND $<TARGET_FILE:${name}> --gtest_color=no ${A_ARGS})
+endfunction()
+
+# The programs a script drives are defined in other folders, some after the caller's, so the
+# check and the registration wait until the top folder has been read.
+function(korvalith_wine_script_when_built name)
+  if(NOT KORVALITH_WINDOWS)
+    return()
+  endif()
+  set(quoted)
+  foreach(arg ${name} ${ARGN})
+    string(APPEND quoted " [==[${arg}]==]")
+  endforeach()
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY [==[${PROJECT_SOURCE_DIR}]==] CALL _korvalith_wine_script_if_built ${quoted})")
+endfunction()
+
+function(_korvalith_wine_script_if_built name)
+  cmake_parse_arguments(A "LOCK" "SCRIPT;TIMEOUT" "NEEDS" ${ARGN})
+  foreach(program ${A_NEEDS})
+    if(NOT TARGET ${program})
+      return()
+    endif()
+  endforeach()
+  set(lock_arg)
+  if(A_LOCK)
+    set(lock_arg LOCK)
+  endif()
+  korvalith_wine_script(${name} SCRIPT ${A_SCRIPT} TIMEOUT ${A_TIMEOUT} ${lock_arg})
 endfunction()
 
 if(KORVALITH_NATIVE)

@@ -11,13 +11,13 @@ BOOL CALLBACK FindMarked(HWND wnd, LPARAM found) {
     return FALSE;
 }
 
-HWND FirstMarkedWindow() {
+}  // namespace
+
+HWND FindMarkedWindow() {
     HWND found = nullptr;
     EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&found));
     return found;
 }
-
-}  // namespace
 
 UINT CloseRequestMsg() {
     static const UINT msg = RegisterWindowMessageA(kCloseRequestMsgName);
@@ -32,8 +32,8 @@ void RemoveInstanceMarker(HWND wnd) { RemovePropA(wnd, kInstanceMarkerName); }
 
 bool HasInstanceMarker(HWND wnd) { return GetPropA(wnd, kInstanceMarkerName) != nullptr; }
 
-bool FindRunningInstance() { return FirstMarkedWindow() != nullptr; }
+bool FindRunningInstance() { return FindMarkedWindow() != nullptr; }
 
 void CloseRunningInstance() {
-    if (HWND wnd = FirstMarkedWindow()) SendMessageA(wnd, CloseRequestMsg(), 0, 0);
+    if (HWND wnd = FindMarkedWindow()) SendMessageA(wnd, CloseRequestMsg(), 0, 0);
 }

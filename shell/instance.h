@@ -16,6 +16,8 @@ void SetInstanceMarker(HWND wnd);
 void RemoveInstanceMarker(HWND wnd);
 bool HasInstanceMarker(HWND wnd);
 
+// The first top-level window that carries the marker, or null.
+HWND FindMarkedWindow();
 // True when a top-level window carries the marker.
 bool FindRunningInstance();
 // Sends the close request to the first marked top-level window and returns at once after the

@@ -16,32 +16,13 @@
 #include <string>
 
 #include "shell/instance.h"
+#include "tests/wine/probe_support.h"
 
 namespace {
 
+using probe::Await;
+
 constexpr char kPopupClass[] = "TPopupBtnForm";
-constexpr DWORD kPollMs = 50;
-
-BOOL CALLBACK FindMarked(HWND w, LPARAM p) {
-    if (!HasInstanceMarker(w)) return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-}
-
-HWND MarkedWindow() {
-    HWND found = nullptr;
-    EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-template <typename F>
-bool Await(DWORD ms, F done) {
-    for (DWORD t = 0;; t += kPollMs) {
-        if (done()) return true;
-        if (t >= ms) return false;
-        Sleep(kPollMs);
-    }
-}
 
 BOOL CALLBACK FindReadOnlyEdit(HWND w, LPARAM p) {
     char cls[32] = {};
@@ -106,7 +87,7 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
     }
-    HWND main = MarkedWindow();
+    HWND main = FindMarkedWindow();
     if (!main) return 1;
     if (cmd == "shown" || cmd == "hidden") {
         const bool want = cmd == "shown";

@@ -11,22 +11,14 @@
 #include <cstring>
 #include <string>
 
+#include "tests/wine/probe_support.h"
+
 namespace {
+
+using probe::ClassOf;
 
 constexpr char kOptionsCaption[] = "Korvalith Options";
 constexpr char kCheckPrefix[] = "Display the Korvalith button";
-
-std::string ClassOf(HWND w) {
-    char buf[256] = {};
-    GetClassNameA(w, buf, sizeof buf);
-    return buf;
-}
-
-std::string Text(HWND w) {
-    char buf[256] = {};
-    GetWindowTextA(w, buf, sizeof buf);
-    return buf;
-}
 
 struct Search {
     bool (*match)(HWND, const char*);
@@ -52,11 +44,11 @@ bool IsHotKeyField(HWND w, const char*) { return _stricmp(ClassOf(w).c_str(), HO
 bool IsCheckBox(HWND w, const char*) {
     if (_stricmp(ClassOf(w).c_str(), "BUTTON") != 0) return false;
     const LONG type = GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK;
-    return type == BS_AUTOCHECKBOX || Text(w).rfind(kCheckPrefix, 0) == 0;
+    return type == BS_AUTOCHECKBOX || probe::Caption(w).rfind(kCheckPrefix, 0) == 0;
 }
 
 bool IsButtonCaptioned(HWND w, const char* caption) {
-    return _stricmp(ClassOf(w).c_str(), "BUTTON") == 0 && Text(w) == caption;
+    return _stricmp(ClassOf(w).c_str(), "BUTTON") == 0 && probe::Caption(w) == caption;
 }
 
 }  // namespace

@@ -21,17 +21,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/probe_support.h"
+
 namespace {
+
+using probe::ClassOf;
 
 constexpr char kTitle[] = "Korvalith 1.0 - Setup";
 constexpr char kDialogClass[] = "KorvalithMessageDialog";
 constexpr char kMarker[] = "Korvalith MainWnd";
-
-std::string ClassOf(HWND w) {
-    char buf[256] = {};
-    GetClassNameA(w, buf, sizeof buf);
-    return buf;
-}
 
 std::string TextOf(HWND w) {
     char buf[4096] = {};

@@ -16,45 +16,15 @@
 #include <string>
 
 #include "shell/instance.h"
+#include "tests/wine/probe_support.h"
 
 namespace {
 
+using probe::Await;
+using probe::ClassOf;
+
 constexpr char kDialogClass[] = "KorvalithMessageDialog";
 constexpr char kMenuClass[] = "#32768";
-constexpr DWORD kPollMs = 50;
-
-BOOL CALLBACK FindMarked(HWND w, LPARAM p) {
-    if (!HasInstanceMarker(w)) return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-}
-
-HWND MarkedWindow() {
-    HWND found = nullptr;
-    EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-template <typename F>
-bool Await(DWORD ms, F done) {
-    for (DWORD t = 0;; t += kPollMs) {
-        if (done()) return true;
-        if (t >= ms) return false;
-        Sleep(kPollMs);
-    }
-}
-
-std::string Text(HWND w) {
-    char buf[1024] = {};
-    GetWindowTextA(w, buf, sizeof buf);
-    return buf;
-}
-
-std::string ClassOf(HWND w) {
-    char buf[256] = {};
-    GetClassNameA(w, buf, sizeof buf);
-    return buf;
-}
 
 struct ChildSearch {
     const char* cls;
@@ -66,7 +36,7 @@ struct ChildSearch {
 BOOL CALLBACK VisitChild(HWND w, LPARAM p) {
     auto* s = reinterpret_cast<ChildSearch*>(p);
     if (_stricmp(ClassOf(w).c_str(), s->cls) != 0) return TRUE;
-    const std::string t = Text(w);
+    const std::string t = probe::Caption(w);
     if (s->text && t != s->text) return TRUE;
     if (!s->found) s->found = w;
     s->all += t;
@@ -108,18 +78,18 @@ int main(int argc, char** argv) {
     const std::string cmd = argv[1];
     const DWORD ms = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0;
     if (cmd == "wait-marker") {
-        if (!Await(ms, [] { return MarkedWindow() != nullptr; })) return 1;
-        std::printf("marker visible=%d\n", IsWindowVisible(MarkedWindow()) ? 1 : 0);
+        if (!Await(ms, [] { return FindMarkedWindow() != nullptr; })) return 1;
+        std::printf("marker visible=%d\n", IsWindowVisible(FindMarkedWindow()) ? 1 : 0);
         return 0;
     }
-    if (cmd == "wait-gone") return Await(ms, [] { return MarkedWindow() == nullptr; }) ? 0 : 1;
-    HWND main = MarkedWindow();
+    if (cmd == "wait-gone") return Await(ms, [] { return FindMarkedWindow() == nullptr; }) ? 0 : 1;
+    HWND main = FindMarkedWindow();
     if (cmd == "dialog") {
         HWND d = nullptr;
         if (!Await(ms, [&] { return (d = VisibleTopLevel(kDialogClass)) != nullptr; })) return 1;
         ChildSearch s{"STATIC", nullptr, nullptr, {}};
         EnumChildWindows(d, VisitChild, reinterpret_cast<LPARAM>(&s));
-        std::printf("%s|%s\n", Text(d).c_str(), Escaped(s.all).c_str());
+        std::printf("%s|%s\n", probe::Caption(d).c_str(), Escaped(s.all).c_str());
         return 0;
     }
     if (cmd == "press") {
@@ -156,7 +126,7 @@ int main(int argc, char** argv) {
         HWND button = Child(main, "BUTTON", "Copy");
         if (!button) button = Child(main, "BUTTON", "Insert");
         std::printf("visible=%d button=%s\n", IsWindowVisible(main) ? 1 : 0,
-                    button ? Text(button).c_str() : "-");
+                    button ? probe::Caption(button).c_str() : "-");
         return 0;
     }
     if (cmd == "close") {
