@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ struct ScanCase {
     std::function<StripPicture()> build;
     std::optional<BoxRect> expected;
 };
+
+// gtest prints a parameter in test listings; the case's name says what it is.
+void PrintTo(const ScanCase& c, std::ostream* out) { *out << c.name; }
 
 const ScanCase kScanCases[] = {
     {"OnePixelTopBorderFourAboveTheCaret", [] { return FramedBox(6, 120); },

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace korvalith {
@@ -25,6 +26,11 @@ struct LimitCase {
     size_t length;
     std::optional<std::string> expected;
 };
+
+// gtest prints a parameter in test names and listings.
+void PrintTo(const LimitCase& c, std::ostream* out) {
+    *out << "limit " << c.limit << ", length " << c.length;
+}
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
     s.replace(s.find(from), from.size(), to);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <vector>
 
 namespace korvalith {
@@ -14,6 +15,12 @@ struct PlaceCase {
     int32_t screen_width;
     std::optional<PopupPosition> expected;
 };
+
+// gtest prints a parameter in test names and listings.
+void PrintTo(const PlaceCase& c, std::ostream* out) {
+    *out << "box " << c.box.Left << "," << c.box.Top << "-" << c.box.Right << "," << c.box.Bottom
+         << " on a screen " << c.screen_width << " wide";
+}
 
 const PlaceCase kPlaceCases[] = {
     {{100, 200, 300, 210}, 1024, PopupPosition{301, 196}},  // 10 high: 4 above the box's top
