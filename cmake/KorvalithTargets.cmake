@@ -91,6 +91,8 @@ function(korvalith_windows_program name)
   endif()
   _korvalith_common(${name})
   _korvalith_static_windows(${name})
+  # Shipped programs carry no symbol tables or debug sections (about a third of their size).
+  target_link_options(${name} PRIVATE $<$<CONFIG:Release>:-s>)
   target_link_libraries(${name} PRIVATE ${A_DEPS})
   if(A_OUTPUT_NAME)
     set_target_properties(${name} PROPERTIES OUTPUT_NAME ${A_OUTPUT_NAME})
