@@ -13,8 +13,10 @@ wb_log() { echo "winebed: $*" >&2; }
 
 # Which Wine can run here: the 32-bit loader where the machine executes 32-bit code,
 # otherwise 64-bit Wine (the Windows programs are then built for x86_64 as well).
+# 32-bit Wine where it runs, unless KORVALITH_WINE64 asks for the 64-bit one (see
+# tools/wine-build-dir.sh, which picks the matching build).
 wb_detect_wine() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if [ -z "${KORVALITH_WINE64:-}" ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
     WB_ARCH=win32 WB_LOADER=/usr/lib/wine/wine WB_SERVER=/usr/lib/wine/wineserver32
     [ -x "$WB_SERVER" ] || WB_SERVER=/usr/lib/wine/wineserver
   elif /usr/lib/wine/wine64 --version >/dev/null 2>&1; then
