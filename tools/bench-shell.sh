@@ -16,7 +16,7 @@ done
 
 STATE=/tmp/wb-bench
 RUNS=5
-IDLE_SECONDS=30
+IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
 WINEBED=$PWD/tests/wine/winebed.sh
 # shellcheck source=tests/wine/winebed.sh
 source "$WINEBED"
